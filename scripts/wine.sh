@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the project's own Wine prefix, made on first use: ANSI code page
+# 936 (Chinese), no Mono or Gecko installers, Wine's own messages silenced. Strips the CR that
+# Wine adds to what a console program prints, and keeps the program's exit code.
+#
+# The prefix lives in $TALLOWMERE_WINEPREFIX (default ~/.cache/tallowmere/wine), one for each
+# Unix user. A program that opens a window needs DISPLAY; scripts/with_display.sh gives one.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/wine_env.sh"
+tallowmere_wine_prefix
+set +e
+wine "$@" | sed -u 's/\r$//'
+status=${PIPESTATUS[0]}
+exit "$status"
