@@ -1,7 +1,8 @@
-# What both MinGW-w64 toolchains share: the win32-thread compilers, the resource compiler and Wine
+# What both MinGW-w64 toolchains share: the posix-thread compilers (std::thread for the tests;
+# linked statically, so no threading DLL), the resource compiler and Wine
 # as the emulator through which CTest and GoogleTest's discovery run the test programs.
-find_program(CMAKE_C_COMPILER NAMES ${TALLOWMERE_TRIPLE}-gcc-win32 ${TALLOWMERE_TRIPLE}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${TALLOWMERE_TRIPLE}-g++-win32 ${TALLOWMERE_TRIPLE}-g++ REQUIRED)
+find_program(CMAKE_C_COMPILER NAMES ${TALLOWMERE_TRIPLE}-gcc-posix ${TALLOWMERE_TRIPLE}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${TALLOWMERE_TRIPLE}-g++-posix ${TALLOWMERE_TRIPLE}-g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${TALLOWMERE_TRIPLE}-windres REQUIRED)
 find_program(TALLOWMERE_OBJDUMP NAMES ${TALLOWMERE_TRIPLE}-objdump REQUIRED)
 find_program(TALLOWMERE_STRIP NAMES ${TALLOWMERE_TRIPLE}-strip REQUIRED)

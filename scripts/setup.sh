@@ -30,10 +30,3 @@ if ((${#missing[@]})); then
   unset need_update
 fi
 if [[ ${need_update:-} ]]; then apt-get update -qq; fi
-
-# MinGW's g++ comes in a win32 and a posix thread flavour; Tallowmere builds with the win32 one,
-# which pulls in no winpthread DLL.
-for arch in x86_64 i686; do
-  update-alternatives --set "$arch-w64-mingw32-g++" "/usr/bin/$arch-w64-mingw32-g++-win32" >/dev/null 2>&1 || true
-  update-alternatives --set "$arch-w64-mingw32-gcc" "/usr/bin/$arch-w64-mingw32-gcc-win32" >/dev/null 2>&1 || true
-done

@@ -9,7 +9,14 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine_env.sh"
 tallowmere_wine_prefix
+
+# What the program prints goes through a file, not a pipe: Wine's own background processes may
+# inherit the program's output and would hold a pipe open long after the program has ended.
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
 set +e
-wine "$@" | sed -u 's/\r$//'
-status=${PIPESTATUS[0]}
+wine "$@" >"$out" 2>&1 </dev/null
+status=$?
+set -e
+sed 's/\r$//' "$out"
 exit "$status"

@@ -17,6 +17,12 @@ stop() {
 }
 trap stop EXIT
 export DISPLAY=:$display
+# One Wine server for the whole command keeps every program start short.
+tallowmere_wine_prefix
+wineserver -p
+# Wine's background services start with the first program; started here, they hold none of the
+# output pipes of the programs that come after.
+wine wineboot </dev/null >/dev/null 2>&1 || true
 set +e
 "$@"
 status=$?

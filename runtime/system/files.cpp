@@ -47,6 +47,13 @@ bool FileExists(const char* name) {
 
 bool WriteBytesToFile(const char* name, std::initializer_list<const Bytes*> sequences) {
     if (name == nullptr || name[0] == '\0') return false;
+    // Windows will not replace a read-only file, nor a hidden or system one with plain
+    // attributes. Refusing them here first keeps that promise on every system the program runs
+    // on, and before anything of the file is lost.
+    const DWORD attributes = GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+        return false;
     SECURITY_ATTRIBUTES security{sizeof security, nullptr, TRUE};
     ScopedFile file(CreateFileA(name, GENERIC_WRITE, 0, &security, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -10,5 +10,5 @@ std::int32_t ShowNotice(const char* message, std::int32_t flags, const char* cap
     const int result = MessageBoxA(nullptr, message ? message : "",
                                    caption ? caption : kDefaultNoticeCaption,
                                    static_cast<UINT>(NoticeStyle(flags)));
-    return ButtonCode(result);
+    return ButtonCode(flags, result);
 }
