@@ -1,0 +1,191 @@
+// Plays the user for the headless demo: starts Tallowmere.exe, presses its button with the mouse,
+// saves a picture of the window with its notice, dismisses the notice, closes the window and
+// reports what happened. Usage: demo_driver PROGRAM.exe SCREENSHOT.bmp
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr DWORD kPatienceMs = 30000;
+
+struct Found {
+    DWORD processId;
+    const char* className;
+    HWND window;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* found = reinterpret_cast<Found*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (pid == found->processId && lstrcmpA(name, found->className) == 0 &&
+        IsWindowVisible(window)) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits for a visible top-level window of the process with the given class.
+HWND WaitForWindow(DWORD processId, const char* className) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+        Found found{processId, className, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
+        if (found.window) return found.window;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+void ClickAt(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = screen.x * 65535 / width;
+        input.mi.dy = screen.y * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+void PressKey(WORD key) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Saves the screen area of `rect` as a 24-bit BMP file.
+bool SaveScreenArea(const RECT& rect, const char* path) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, previous);
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const DWORD stride = ((width * 3 + 3) / 4) * 4;
+    std::string pixels(stride * height, '\0');
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* out = std::fopen(path, "wb");
+    if (!out) return false;
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info, sizeof info, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    return std::fclose(out) == 0;
+}
+
+// Waits until the window takes keys again: enabled, and the keyboard focus inside it.
+void WaitUntilFocusedWithin(HWND window) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
+        if (IsWindowEnabled(window) && gui.hwndFocus &&
+            (gui.hwndFocus == window || IsChild(window, gui.hwndFocus)))
+            return;
+        Sleep(50);
+    }
+}
+
+RECT Union(const RECT& a, const RECT& b) {
+    RECT both;
+    UnionRect(&both, &a, &b);
+    return both;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: demo_driver PROGRAM.exe SCREENSHOT.bmp\n");
+        return 2;
+    }
+    std::string program = argv[1];
+    const std::string directory = program.substr(0, program.find_last_of("\\/"));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = '"' + program + '"';
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.c_str(), &startup, &process)) {
+        std::printf("could not start %s\n", program.c_str());
+        return 1;
+    }
+    CloseHandle(process.hThread);
+
+    HWND window = WaitForWindow(process.dwProcessId, "WTWindow");
+    if (!window) {
+        std::printf("the main window did not appear\n");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+    SetForegroundWindow(window);
+    WaitUntilFocusedWithin(window);
+    Sleep(300);  // let the window finish painting before it is pictured
+
+    HWND button = GetDlgItem(window, 100);
+    RECT buttonRect;
+    GetWindowRect(button, &buttonRect);
+    ClickAt({(buttonRect.left + buttonRect.right) / 2, (buttonRect.top + buttonRect.bottom) / 2});
+    std::printf("pressed the button\n");
+
+    HWND notice = WaitForWindow(process.dwProcessId, "#32770");
+    if (notice) {
+        Sleep(300);
+        RECT windowRect;
+        RECT noticeRect;
+        GetWindowRect(window, &windowRect);
+        GetWindowRect(notice, &noticeRect);
+        RECT shot = Union(windowRect, noticeRect);
+        InflateRect(&shot, 8, 8);
+        if (SaveScreenArea(shot, argv[2])) std::printf("saved the screenshot\n");
+        char text[512] = {};
+        GetDlgItemTextA(notice, 0xFFFF, text, sizeof text);
+        std::printf("notice: %s\n", text);
+        SetForegroundWindow(notice);
+        PressKey(VK_RETURN);
+        for (DWORD waited = 0; IsWindow(notice) && waited < kPatienceMs; waited += 50) Sleep(50);
+    } else {
+        std::printf("no notice appeared\n");
+    }
+
+    SetForegroundWindow(window);
+    WaitUntilFocusedWithin(window);
+    PressKey(VK_ESCAPE);
+    DWORD exitCode = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    else
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    std::printf("Tallowmere ended with exit code %ld\n", static_cast<long>(exitCode));
+    return exitCode == 0 ? 0 : 1;
+}
