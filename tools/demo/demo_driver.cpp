@@ -9,10 +9,12 @@
 namespace {
 
 constexpr DWORD kPatienceMs = 30000;
+constexpr char kNoticeClass[] = "#32770";
 
 struct Found {
     DWORD processId;
     const char* className;
+    const char* otherClassName;
     HWND window;
 };
 
@@ -22,18 +24,19 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     GetWindowThreadProcessId(window, &pid);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (pid == found->processId && lstrcmpA(name, found->className) == 0 &&
-        IsWindowVisible(window)) {
+    if (pid == found->processId && IsWindowVisible(window) &&
+        (lstrcmpA(name, found->className) == 0 ||
+         (found->otherClassName && lstrcmpA(name, found->otherClassName) == 0))) {
         found->window = window;
         return FALSE;
     }
     return TRUE;
 }
 
-// Waits for a visible top-level window of the process with the given class.
-HWND WaitForWindow(DWORD processId, const char* className) {
+// Waits for a visible top-level window of the process with the given class, or the other one.
+HWND WaitForWindow(DWORD processId, const char* className, const char* otherClassName = nullptr) {
     for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-        Found found{processId, className, nullptr};
+        Found found{processId, className, otherClassName, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
         if (found.window) return found.window;
         Sleep(50);
@@ -121,6 +124,49 @@ RECT Union(const RECT& a, const RECT& b) {
     return both;
 }
 
+// Reads the notice's text, then answers it with Enter as a user would.
+void DismissNotice(HWND notice) {
+    char text[512] = {};
+    GetDlgItemTextA(notice, 0xFFFF, text, sizeof text);
+    std::printf("notice: %s\n", text);
+    SetForegroundWindow(notice);
+    PressKey(VK_RETURN);
+    for (DWORD waited = 0; IsWindow(notice) && waited < kPatienceMs; waited += 50) Sleep(50);
+}
+
+// Presses the button, pictures the window with its notice, dismisses it and closes the window.
+void Demonstrate(HWND window, DWORD processId, const char* screenshot) {
+    SetForegroundWindow(window);
+    WaitUntilFocusedWithin(window);
+    Sleep(300);  // let the window finish painting before it is pictured
+
+    HWND button = GetDlgItem(window, 100);
+    RECT buttonRect;
+    GetWindowRect(button, &buttonRect);
+    ClickAt({(buttonRect.left + buttonRect.right) / 2, (buttonRect.top + buttonRect.bottom) / 2});
+    std::printf("pressed the button\n");
+
+    HWND notice = WaitForWindow(processId, kNoticeClass);
+    if (notice) {
+        Sleep(300);
+        RECT windowRect;
+        RECT noticeRect;
+        GetWindowRect(window, &windowRect);
+        GetWindowRect(notice, &noticeRect);
+        RECT shot = Union(windowRect, noticeRect);
+        InflateRect(&shot, 8, 8);
+        if (SaveScreenArea(shot, screenshot)) std::printf("saved the screenshot\n");
+        DismissNotice(notice);
+    } else {
+        std::printf("no notice appeared\n");
+    }
+
+    SetForegroundWindow(window);
+    WaitUntilFocusedWithin(window);
+    PressKey(VK_ESCAPE);
+    std::printf("pressed Esc\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -141,46 +187,18 @@ int main(int argc, char** argv) {
     }
     CloseHandle(process.hThread);
 
-    HWND window = WaitForWindow(process.dwProcessId, "WTWindow");
+    DWORD exitCode = STILL_ACTIVE;
+    HWND window = WaitForWindow(process.dwProcessId, "WTWindow", kNoticeClass);
+    char className[64] = {};
+    if (window) GetClassNameA(window, className, sizeof className);
     if (!window) {
         std::printf("the main window did not appear\n");
-        TerminateProcess(process.hProcess, 1);
-        return 1;
-    }
-    SetForegroundWindow(window);
-    WaitUntilFocusedWithin(window);
-    Sleep(300);  // let the window finish painting before it is pictured
-
-    HWND button = GetDlgItem(window, 100);
-    RECT buttonRect;
-    GetWindowRect(button, &buttonRect);
-    ClickAt({(buttonRect.left + buttonRect.right) / 2, (buttonRect.top + buttonRect.bottom) / 2});
-    std::printf("pressed the button\n");
-
-    HWND notice = WaitForWindow(process.dwProcessId, "#32770");
-    if (notice) {
-        Sleep(300);
-        RECT windowRect;
-        RECT noticeRect;
-        GetWindowRect(window, &windowRect);
-        GetWindowRect(notice, &noticeRect);
-        RECT shot = Union(windowRect, noticeRect);
-        InflateRect(&shot, 8, 8);
-        if (SaveScreenArea(shot, argv[2])) std::printf("saved the screenshot\n");
-        char text[512] = {};
-        GetDlgItemTextA(notice, 0xFFFF, text, sizeof text);
-        std::printf("notice: %s\n", text);
-        SetForegroundWindow(notice);
-        PressKey(VK_RETURN);
-        for (DWORD waited = 0; IsWindow(notice) && waited < kPatienceMs; waited += 50) Sleep(50);
+    } else if (lstrcmpA(className, kNoticeClass) == 0) {
+        // Not in a game folder: the program says so before its window is ever shown.
+        DismissNotice(window);
     } else {
-        std::printf("no notice appeared\n");
+        Demonstrate(window, process.dwProcessId, argv[2]);
     }
-
-    SetForegroundWindow(window);
-    WaitUntilFocusedWithin(window);
-    PressKey(VK_ESCAPE);
-    DWORD exitCode = STILL_ACTIVE;
     if (WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &exitCode);
     else
