@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 if [[ $(id -u) == 0 ]]; then scripts/setup.sh; fi
 
-presets=(windows-x64)
+presets=(windows-x64 windows-x86)
 for preset in "${presets[@]}" native; do
     echo "== build: $preset"
     cmake --preset "$preset" >/dev/null

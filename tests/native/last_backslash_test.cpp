@@ -1,12 +1,13 @@
 // FindLastBackslash: under a double-byte code page a 0x5C can be the second byte of a character,
 // and cutting a path there would split the character and keep a wrong directory.
+#include "runtime/text/last_backslash.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-#include "runtime/text/last_backslash.h"
 #include "tests/native/hex.h"
 
 namespace {

@@ -11,7 +11,8 @@ namespace reference {
 
 inline unsigned char FoldCase(unsigned char b) { return b >= 0x41 && b <= 0x5A ? b + 0x20 : b; }
 
-inline bool MatchesAt(const std::string& t, std::size_t i, const std::string& s, bool caseSensitive) {
+inline bool MatchesAt(const std::string& t, std::size_t i, const std::string& s,
+                      bool caseSensitive) {
     for (std::size_t k = 0; k < s.size(); ++k) {
         const auto a = static_cast<unsigned char>(t[i + k]);
         const auto b = static_cast<unsigned char>(s[k]);

@@ -18,7 +18,9 @@ struct ReplaceCall {
 };
 
 inline Text RunProgram(const ReplaceCall& call) {
-    const auto pointer = [](const std::optional<std::string>& s) { return s ? s->c_str() : nullptr; };
+    const auto pointer = [](const std::optional<std::string>& s) {
+        return s ? s->c_str() : nullptr;
+    };
     return ReplaceSubtext(pointer(call.text), pointer(call.target), pointer(call.replacement),
                           call.start, call.count, call.caseSensitive);
 }

@@ -42,7 +42,8 @@ public:
             if (s->value().empty() && Below(2) == 0) s->reset();
 
         const auto n = static_cast<std::int32_t>(call.text.value_or("").size());
-        if (Below(4) != 0) call.start = Below(20) == 0 ? Extreme() : -3 + static_cast<std::int32_t>(Below(n + 7));
+        if (Below(4) != 0)
+            call.start = Below(20) == 0 ? Extreme() : -3 + static_cast<std::int32_t>(Below(n + 7));
         if (Below(4) != 0) {
             switch (Below(8)) {
                 case 0: call.count = 0; break;
@@ -59,13 +60,15 @@ private:
     std::uint32_t Below(std::size_t bound) { return random_() % static_cast<std::uint32_t>(bound); }
 
     std::int32_t Extreme() {
-        return Below(2) ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
+        return Below(2) ? std::numeric_limits<std::int32_t>::max()
+                        : std::numeric_limits<std::int32_t>::min();
     }
 
     std::string Draw(std::size_t length) {
         std::string out;
         for (std::size_t i = 0; i < length; ++i)
-            out += anyByte_ ? static_cast<char>(1 + Below(255)) : alphabet_[Below(alphabet_.size())];
+            out +=
+                anyByte_ ? static_cast<char>(1 + Below(255)) : alphabet_[Below(alphabet_.size())];
         return out;
     }
 
@@ -75,7 +78,8 @@ private:
         const std::uint32_t kind = Below(10);
         if (kind < 6 && !text.empty()) {
             const std::size_t at = Below(text.size());
-            std::string piece = text.substr(at, 1 + Below(std::min<std::size_t>(4, text.size() - at)));
+            std::string piece =
+                text.substr(at, 1 + Below(std::min<std::size_t>(4, text.size() - at)));
             if (Below(2) == 0)
                 for (char& c : piece)
                     if (((c | 0x20) >= 'a' && (c | 0x20) <= 'z') && Below(2) == 0) c ^= 0x20;

@@ -52,13 +52,13 @@ const Example kExamples[] = {
     {{.text = "abc", .replacement = "X"}, "abc"},
     {{.text = "ab", .target = "abc", .replacement = "X"}, "ab"},
     // A byte 0x80 or above takes the next byte with it: no match begins on a second byte.
-    {{.text = "\xB0" "a", .target = "a", .replacement = "X"}, "\xB0" "a"},
+    {{.text = "\xB0\x61", .target = "a", .replacement = "X"}, "\xB0\x61"},
     {{.text = "\x81\\\\", .target = "\\", .replacement = "/"}, "\x81\\/"},
     {{.text = "\x81\x81\\", .target = "\\", .replacement = "/"}, "\x81\x81/"},
-    {{.text = "\x81" "A", .target = "a", .replacement = "X", .caseSensitive = false}, "\x81" "A"},
+    {{.text = "\x81\x41", .target = "a", .replacement = "X", .caseSensitive = false}, "\x81\x41"},
     {{.text = "\x81\x81", .target = "\x81", .replacement = "X"}, "XX"},
     // A start inside a pair is taken as it is, not moved to a character boundary.
-    {{.text = "\x81" "a", .target = "a", .replacement = "X", .start = 2}, "\x81X"},
+    {{.text = "\x81\x61", .target = "a", .replacement = "X", .start = 2}, "\x81X"},
     // A lead byte at the very end is copied, matched or not.
     {{.text = "ab\xB0", .target = "x", .replacement = "Y"}, "ab\xB0"},
     {{.text = "ab\xB0", .target = "xy", .replacement = "Y"}, "ab\xB0"},
@@ -90,7 +90,7 @@ TEST(ReplaceSubtext, LargeInputs) {
         {.text = Repeat("ab", kHalf), .target = "a", .replacement = "<a>"},
         {.text = Repeat("aB", kHalf), .target = "b", .replacement = "xyz", .caseSensitive = false},
         // Every candidate is the second byte of a pair.
-        {.text = Repeat("\x81" "a", kHalf), .target = "a", .replacement = "<a>"},
+        {.text = Repeat("\x81\x61", kHalf), .target = "a", .replacement = "<a>"},
         // One long run of lead bytes, then a candidate that the run makes a second byte.
         {.text = Repeat("\x81", 2 * kHalf - 1) + "a", .target = "a", .replacement = "<a>"},
         {.text = Repeat("\x81", 2 * kHalf - 1) + "a", .target = "\x81", .replacement = "<>"},

@@ -19,15 +19,18 @@ inline testing::AssertionResult SameBytes(std::string_view actual, std::string_v
     constexpr std::size_t kShown = 96;
     std::size_t from = 0;
     if (std::max(actual.size(), expected.size()) > kShown) {
-        const auto diff = std::mismatch(actual.begin(), actual.begin() + std::min(actual.size(), expected.size()),
-                                        expected.begin());
+        const auto diff =
+            std::mismatch(actual.begin(), actual.begin() + std::min(actual.size(), expected.size()),
+                          expected.begin());
         from = static_cast<std::size_t>(diff.first - actual.begin()) / 16 * 16;
     }
     const auto window = [&](std::string_view bytes) {
         return from > 0 || bytes.size() > kShown
-                   ? "from offset " + std::to_string(from) + ": " + Hex(bytes.substr(std::min(from, bytes.size()), kShown))
+                   ? "from offset " + std::to_string(from) + ": " +
+                         Hex(bytes.substr(std::min(from, bytes.size()), kShown))
                    : Hex(bytes);
     };
-    return testing::AssertionFailure() << "\n  actual   (" << actual.size() << " bytes): " << window(actual)
-                                       << "\n  expected (" << expected.size() << " bytes): " << window(expected);
+    return testing::AssertionFailure()
+           << "\n  actual   (" << actual.size() << " bytes): " << window(actual)
+           << "\n  expected (" << expected.size() << " bytes): " << window(expected);
 }

@@ -1,11 +1,12 @@
 // TextToBytes: the whole block, header included, must be exactly right, since it is written out
 // and read back by length.
+#include "runtime/text/text_to_bytes.h"
+
 #include <gtest/gtest.h>
 #include <sanitizer/allocator_interface.h>
 
 #include <string>
 
-#include "runtime/text/text_to_bytes.h"
 #include "tests/native/same_bytes.h"
 
 namespace {
@@ -26,7 +27,8 @@ TEST(TextToBytes, WritesHeaderAndBytes) {
         {long300, std::string("\x01\0\0\0\x2C\x01\0\0", 8) + long300},
     };
     for (const auto& [text, block] : cases) {
-        SCOPED_TRACE("text [" + Hex(text.substr(0, 16)) + "...], " + std::to_string(text.size()) + " bytes");
+        SCOPED_TRACE("text [" + Hex(text.substr(0, 16)) + "...], " + std::to_string(text.size()) +
+                     " bytes");
         const Bytes bytes = TextToBytes(text.c_str());
         ASSERT_FALSE(bytes.absent());
         EXPECT_TRUE(SameBytes(WholeBlock(bytes), block));
@@ -36,7 +38,8 @@ TEST(TextToBytes, WritesHeaderAndBytes) {
 
 TEST(TextToBytes, EmptyTextGivesAbsentBytes) {
     const Text absent;
-    for (const Bytes& bytes : {TextToBytes(""), TextToBytes(static_cast<const char*>(nullptr)), TextToBytes(absent)}) {
+    for (const Bytes& bytes :
+         {TextToBytes(""), TextToBytes(static_cast<const char*>(nullptr)), TextToBytes(absent)}) {
         EXPECT_TRUE(bytes.absent());
         EXPECT_EQ(bytes.size(), 0u);
         EXPECT_TRUE(SameBytes(WholeBlock(bytes), std::string("\x01\0\0\0\0\0\0\0", 8)));

@@ -33,6 +33,21 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+// Typed input reaches the foreground window only, so the box is brought there first.
+void TypeKeyInto(HWND box, WORD key) {
+    SetForegroundWindow(box);
+    for (int waited = 0; GetForegroundWindow() != box && waited < kTimeoutMs; waited += 20)
+        Sleep(20);
+    INPUT keys[2] = {};
+    for (INPUT& input : keys) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 }  // namespace
 
 SeenNotice ReadNotice(HWND box) {
@@ -105,6 +120,9 @@ void NoticeWatcher::Run() {
     }
     case Dismissal::kCloseBox:
         PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case Dismissal::kTypedKey:
+        TypeKeyInto(box, static_cast<WORD>(dismissal_.value));
         break;
     }
     // Wait until the box is gone, so a following watcher cannot see it again.

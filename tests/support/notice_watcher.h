@@ -20,7 +20,9 @@ struct SeenNotice {
 
 // How the box is dismissed.
 struct Dismissal {
-    enum Kind { kButton, kKey, kCloseBox } kind = kButton;
+    // kKey posts the key to the box's focus; kTypedKey brings the box to the front and types the
+    // key through the system's input queue, as a user at the keyboard would.
+    enum Kind { kButton, kKey, kCloseBox, kTypedKey } kind = kButton;
     int value = IDOK;  // the button identifier, or the virtual key
 };
 
