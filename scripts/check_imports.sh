@@ -3,7 +3,7 @@
 # the compiler's (libstdc++, libgcc, winpthread) and nothing else that a player's Windows lacks.
 set -euo pipefail
 objdump=$1; shift
-allowed='^(kernel32|user32|gdi32|comctl32|ole32|msvcrt|advapi32|shell32|api-ms-win-crt-[a-z0-9-]+)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|ole32|msvcrt|advapi32|shell32|version|psapi|api-ms-win-crt-[a-z0-9-]+)\.dll$'
 status=0
 for exe in "$@"; do
     dlls=$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
