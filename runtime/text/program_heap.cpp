@@ -30,12 +30,25 @@ void TakeProgramHeap() { g_heap = GetProcessHeap(); }
 
 void UseProgramHeap(HANDLE heap) { g_heap = heap; }
 
-char* AllocateBlock(std::size_t size) {
-    if (void* block = HeapAlloc(g_heap, 0, size)) return static_cast<char*>(block);
+namespace {
+
+[[noreturn]] void EndWithExhaustedHeap(std::size_t size) {
     // The report is built on the stack: the heap has just failed.
     char message[64];
     wsprintfA(message, kAllocationFailedFormat, static_cast<int>(size));
     EndWithFatalError(message);
+}
+
+}  // namespace
+
+char* AllocateBlock(std::size_t size) {
+    if (void* block = HeapAlloc(g_heap, 0, size)) return static_cast<char*>(block);
+    EndWithExhaustedHeap(size);
+}
+
+char* ResizeBlock(char* block, std::size_t size) {
+    if (void* resized = HeapReAlloc(g_heap, 0, block, size)) return static_cast<char*>(resized);
+    EndWithExhaustedHeap(size);
 }
 
 void ReleaseBlock(const void* block) {

@@ -1,4 +1,4 @@
-// The heap watch: patches this module's import address table entries of HeapAlloc and HeapFree.
+// The heap watch: patches this module's import address table entries of the heap functions.
 #include "tests/leak/heap_watch.h"
 
 #include <cstdint>
@@ -10,6 +10,7 @@ namespace {
 
 HeapWatch* g_watch = nullptr;
 void* g_realAlloc = nullptr;
+void* g_realReAlloc = nullptr;
 void* g_realFree = nullptr;
 
 // Replaces the import of `function` from kernel32 in this module; returns the previous target.
@@ -46,12 +47,14 @@ void* PatchImport(const char* function, void* replacement) {
 HeapWatch::HeapWatch(HANDLE heap) : heap_(heap) {
     g_watch = this;
     g_realAlloc = PatchImport("HeapAlloc", reinterpret_cast<void*>(&HeapWatch::Alloc));
+    g_realReAlloc = PatchImport("HeapReAlloc", reinterpret_cast<void*>(&HeapWatch::ReAlloc));
     g_realFree = PatchImport("HeapFree", reinterpret_cast<void*>(&HeapWatch::Free));
-    installed_ = g_realAlloc && g_realFree;
+    installed_ = g_realAlloc && g_realReAlloc && g_realFree;
 }
 
 HeapWatch::~HeapWatch() {
     if (g_realAlloc) PatchImport("HeapAlloc", g_realAlloc);
+    if (g_realReAlloc) PatchImport("HeapReAlloc", g_realReAlloc);
     if (g_realFree) PatchImport("HeapFree", g_realFree);
     g_watch = nullptr;
 }
@@ -65,14 +68,32 @@ LPVOID WINAPI HeapWatch::Alloc(HANDLE heap, DWORD flags, SIZE_T size) {
     return block;
 }
 
+void HeapWatch::NotLive(void* block) {
+    char what[64];
+    wsprintfA(what, "a block that is not live: %p", block);
+    faults_.push_back(what);
+}
+
+// A block that is not live is not passed on: that could corrupt the heap.
+LPVOID WINAPI HeapWatch::ReAlloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T size) {
+    if (heap == g_watch->heap_) {
+        ++g_watch->resizes_;
+        if (g_watch->live_.erase(block) == 0) {
+            g_watch->NotLive(block);
+            return nullptr;
+        }
+    }
+    void* resized =
+        reinterpret_cast<decltype(&HeapReAlloc)>(g_realReAlloc)(heap, flags, block, size);
+    if (heap == g_watch->heap_) g_watch->live_.insert(resized ? resized : block);
+    return resized;
+}
+
 BOOL WINAPI HeapWatch::Free(HANDLE heap, DWORD flags, LPVOID block) {
     if (heap == g_watch->heap_) {
         ++g_watch->releases_;
         if (g_watch->live_.erase(block) == 0) {
-            // Not handed out, or already released: passing it on could corrupt the heap.
-            char what[64];
-            wsprintfA(what, "release of a block that is not live: %p", block);
-            g_watch->faults_.push_back(what);
+            g_watch->NotLive(block);
             return FALSE;
         }
     }

@@ -1,5 +1,5 @@
-// Watches every HeapAlloc and HeapFree that this program's own code makes on one heap, by
-// redirecting this module's imports of the two functions. What the program heap hands out and
+// Watches every HeapAlloc, HeapReAlloc and HeapFree that this program's own code makes on one
+// heap, by redirecting this module's imports of the three functions. What the program heap hands out and
 // takes back is seen exactly as Windows sees it.
 #pragma once
 
@@ -18,18 +18,23 @@ public:
 
     bool installed() const { return installed_; }
     std::size_t allocations() const { return allocations_; }
+    std::size_t resizes() const { return resizes_; }
     std::size_t releases() const { return releases_; }
     const std::set<void*>& live() const { return live_; }
-    // Releases of a block that was not live: released twice, never handed out, or constant data.
+    // Releases or resizes of a block that was not live: released before, never handed out, or
+    // constant data.
     const std::vector<std::string>& faults() const { return faults_; }
 
 private:
     static LPVOID WINAPI Alloc(HANDLE heap, DWORD flags, SIZE_T size);
+    static LPVOID WINAPI ReAlloc(HANDLE heap, DWORD flags, LPVOID block, SIZE_T size);
     static BOOL WINAPI Free(HANDLE heap, DWORD flags, LPVOID block);
+    void NotLive(void* block);
 
     HANDLE heap_;
     bool installed_ = false;
     std::size_t allocations_ = 0;
+    std::size_t resizes_ = 0;
     std::size_t releases_ = 0;
     std::set<void*> live_;
     std::vector<std::string> faults_;
