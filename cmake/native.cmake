@@ -7,3 +7,9 @@ if(TALLOWMERE_TESTS)
     enable_testing()
     add_subdirectory(tests/native)
 endif()
+
+# The text benchmarks of scripts/bench.sh, only when it asks for them.
+option(TALLOWMERE_BENCH "Build the benchmarks" OFF)
+if(TALLOWMERE_BENCH)
+    add_subdirectory(bench)
+endif()
