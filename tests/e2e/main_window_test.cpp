@@ -1,10 +1,13 @@
 // The main window as the user gets it: its class, title, styles, size and place on the screen,
-// and the controls inside it.
+// and the controls inside it, also after the window has been minimised and restored.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <string>
 
 #include "tests/e2e/expected_config.h"
+#include "tests/e2e/polling.h"
+#include "tests/e2e/real_input.h"
 #include "tests/e2e/started_program.h"
 #include "tests/e2e/window_reading.h"
 #include "tests/support/bytes.h"
@@ -102,6 +105,28 @@ TEST_F(MainWindow, ControlsShowTheirTexts) {
     EXPECT_TRUE(SameBytes(holder, InitialTemplate()));
     EXPECT_TRUE(SameBytes(StatusPartTextOf(program_.statusBar(), 0),
                           std::string(30, ' ') + Cp936("由 Tallowmere 小组制作")));
+}
+
+TEST_F(MainWindow, StatusBarIsOnTheBottomEdgeAgainAfterMinimiseAndRestore) {
+    HWND window = program_.window();
+    const auto minimiseBox = NonClientPoint(window, HTREDUCE);
+    ASSERT_TRUE(minimiseBox);
+    ASSERT_TRUE(ClickAt(*minimiseBox));
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }));
+    // The task bar restores a window this way. The window leaves its minimised state before it
+    // gets its size back, so the size is waited for too.
+    PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return !IsIconic(window) && rect.right - rect.left == 314 && rect.bottom - rect.top == 147;
+    })) << "the window did not come back at its size";
+
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT client = ClientRectOf(window);
+        const RECT bar = RectInParent(program_.statusBar());
+        return bar.left == 0 && bar.right == client.right && bar.bottom == client.bottom;
+    })) << "the status bar is not along the bottom edge of the client area";
 }
 
 // The holder hides behind the status bar, and the button lies below both.

@@ -7,15 +7,16 @@
 inline constexpr DWORD kPatienceMs = 20000;
 
 // Polls `condition` until it holds or `timeoutMs` have passed, and says whether it held. The
-// driver's own windows keep being served meanwhile, since the program may be waiting on them.
+// driver's own messages are handled first each time: the program may be waiting on them, and
+// under Wine input meant for the program queues up behind input left unread by the driver.
 template <class Condition>
 bool WaitUntil(Condition condition, DWORD timeoutMs = kPatienceMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= end) return false;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
         Sleep(5);
     }
 }

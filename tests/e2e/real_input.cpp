@@ -7,21 +7,24 @@
 
 namespace {
 
+// The navigation keys share their scan codes with the number pad; the flag tells them apart.
+bool IsExtendedKey(WORD key) {
+    switch (key) {
+    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 INPUT KeyInput(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
+    if (IsExtendedKey(key)) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
     return input;
 }
 
@@ -29,6 +32,15 @@ INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
 // back onto the intended pixel rather than the one before it.
 LONG Normalised(LONG pixel, int screenSize) {
     return static_cast<LONG>((pixel * 65536LL + screenSize - 1) / screenSize);
+}
+
+INPUT MouseInputAt(POINT point, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = Normalised(point.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = Normalised(point.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    return input;
 }
 
 }  // namespace
@@ -50,19 +62,27 @@ void TypeKeys(std::string_view keys) {
     for (char c : keys) PressKey(static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
 }
 
-bool ClickAt(POINT point) {
-    INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                            Normalised(point.x, GetSystemMetrics(SM_CXSCREEN)),
-                            Normalised(point.y, GetSystemMetrics(SM_CYSCREEN)));
+bool MoveMouseTo(POINT point) {
+    INPUT move = MouseInputAt(point, 0);
     SendInput(1, &move, sizeof(INPUT));
-    const bool there = WaitUntil([&] {
+    return WaitUntil([&] {
         POINT cursor;
         return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
     });
-    if (!there) return false;
-    INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+}
+
+// Under Wine a window that appears under the pointer may report the pointer's old position late
+// and so move the cursor back; each button event therefore carries its position too.
+bool ClickAt(POINT point) {
+    if (!MoveMouseTo(point)) return false;
+    INPUT click[2] = {MouseInputAt(point, MOUSEEVENTF_LEFTDOWN),
+                      MouseInputAt(point, MOUSEEVENTF_LEFTUP)};
     SendInput(2, click, sizeof(INPUT));
     return true;
+}
+
+bool ParkMouse() {
+    return MoveMouseTo({0, GetSystemMetrics(SM_CYSCREEN) - 1});
 }
 
 POINT CentreOf(HWND window) {

@@ -14,9 +14,15 @@ void PressKey(WORD key, unsigned modifiers = 0);
 // Types lower-case letters and digits, one key each.
 void TypeKeys(std::string_view keys);
 
-// Moves the mouse to `point` (screen coordinates), waits until the cursor is there and clicks
-// the left button. False when the cursor never got there.
+// Moves the mouse to `point` (screen coordinates) and waits until the cursor is there; false
+// when it never got there.
+bool MoveMouseTo(POINT point);
+
+// Moves the mouse to `point` and clicks the left button there.
 bool ClickAt(POINT point);
+
+// Moves the mouse to the bottom left corner of the screen, where no window of the tests lies.
+bool ParkMouse();
 
 POINT CentreOf(HWND window);
 

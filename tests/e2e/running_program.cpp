@@ -41,9 +41,12 @@ HWND FindMainWindow(DWORD processId) {
     return search.found;
 }
 
-RunningProgram::RunningProgram(const std::string& exe, const std::string& workingDirectory)
-    : process_("\"" + exe + "\"", workingDirectory.empty() ? FolderOf(exe) : workingDirectory) {
-    if (process_.started()) WaitForInputIdle(process_.handle(), kPatienceMs);
+// The mouse is parked first, so that the window does not come up under it: see ClickAt.
+RunningProgram::RunningProgram(const std::string& exe, const std::string& workingDirectory) {
+    ParkMouse();
+    process_.emplace("\"" + exe + "\"",
+                     workingDirectory.empty() ? FolderOf(exe) : workingDirectory);
+    if (process_->started()) WaitForInputIdle(process_->handle(), kPatienceMs);
 }
 
 bool RunningProgram::WaitForMainWindow() {
@@ -61,4 +64,4 @@ bool RunningProgram::FocusReaches(HWND control) const {
 
 bool RunningProgram::BringToFront() const { return ::BringToFront(window_); }
 
-DWORD RunningProgram::WaitForExit() { return process_.Wait(kPatienceMs); }
+DWORD RunningProgram::WaitForExit() { return process_->Wait(kPatienceMs); }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "tests/support/process.h"
@@ -21,7 +22,7 @@ public:
     // Starts `exe` with `workingDirectory` as its current directory (the exe's folder when empty).
     explicit RunningProgram(const std::string& exe, const std::string& workingDirectory = "");
 
-    DWORD processId() const { return process_.id(); }
+    DWORD processId() const { return process_->id(); }
 
     // Waits until the main window is shown and active in the program; false when it never is.
     bool WaitForMainWindow();
@@ -37,12 +38,12 @@ public:
     // Makes the main window the foreground window, so that typed keys go to the program.
     bool BringToFront() const;
 
-    bool HasEnded() const { return WaitForSingleObject(process_.handle(), 0) == WAIT_OBJECT_0; }
+    bool HasEnded() const { return WaitForSingleObject(process_->handle(), 0) == WAIT_OBJECT_0; }
     // The exit code once the process ended; STILL_ACTIVE when it is still running after the
     // patience time.
     DWORD WaitForExit();
 
 private:
-    ChildProcess process_;
+    std::optional<ChildProcess> process_;
     HWND window_ = nullptr;
 };

@@ -70,14 +70,16 @@ std::string StatusPartTextOf(HWND statusBar, int part) {
     const UniqueHandle process(OpenProcess(
         PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
     if (!process) return "<no access to the process>";
-    const auto length = static_cast<std::size_t>(LOWORD(Ask(statusBar, SB_GETTEXTLENGTHA, part, 0)));
-    const RemoteBlock block(process.get(), length + 1);
+    // Under Wine the length that SB_GETTEXTLENGTHA reports counts characters, not bytes, so the
+    // block is made large and the text read up to its terminating zero.
+    constexpr std::size_t kBlockSize = 4096;
+    const RemoteBlock block(process.get(), kBlockSize);
     if (!block.address()) return "<no memory in the process>";
     Ask(statusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(block.address()));
-    std::string text(length, '\0');
+    std::string text(kBlockSize, '\0');
     SIZE_T read = 0;
-    ReadProcessMemory(process.get(), block.address(), text.data(), length, &read);
-    text.resize(read);
+    ReadProcessMemory(process.get(), block.address(), text.data(), kBlockSize - 1, &read);
+    text.resize(std::min<std::size_t>(read, text.find('\0')));
     return text;
 }
 
