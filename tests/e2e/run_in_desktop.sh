@@ -9,6 +9,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 size=${TALLOWMERE_E2E_DESKTOP:-1024x768}
 status=$(mktemp)
 trap 'rm -f "$status"' EXIT
+if [[ -n ${TALLOWMERE_E2E_FAULTS:-} ]]; then
+    source "$here/prepare_faults.sh"
+    trap 'rm -f "$status"; take_down_faults' EXIT
+fi
 # Wine maps the Unix root to drive Z:.
 export TALLOWMERE_E2E_STATUS="Z:${status//\//\\}"
 "$here/../../scripts/wine.sh" explorer "/desktop=tallowmere-e2e-$size,$size" "$@" || true

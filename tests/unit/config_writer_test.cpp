@@ -110,3 +110,40 @@ TEST_F(ConfigWriterTest, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
     EXPECT_TRUE(seen.hasIcon);
     EXPECT_EQ(seen.buttons, std::vector<int>{IDOK});
 }
+
+// Windows cannot start a program from a folder past the 259-byte path limit, but should one run
+// there, the file beside it cannot be opened by its plain name: the click must say so and leave
+// the earlier file alone, which is reached here by its long-path name.
+TEST_F(ConfigWriterTest, AProgramDirectoryPastThePathLimitIsReportedAndLeftAlone) {
+    TempDir base;
+    std::string directory = base.path();
+    std::wstring wide = L"\\\\?\\";
+    for (char c : directory) wide += static_cast<wchar_t>(c);
+    for (char level = 'a'; level < 'f'; ++level) {
+        directory += "\\" + std::string(60, level);
+        wide += L"\\" + std::wstring(60, static_cast<wchar_t>(level));
+        ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
+    }
+    ASSERT_GT(directory.size(), 259u);
+    HANDLE file = CreateFileW((wide + L"\\Nadeo.ini").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "old", 3, &written, nullptr);
+    CloseHandle(file);
+
+    StoreProgramDirectory((directory + "\\Tallowmere.exe").c_str());
+    EXPECT_TRUE(SameBytes(GetProgramDirectory().c_str(), directory));
+    NoticeWatcher watcher;
+    OnSetButtonClicked();
+    const SeenNotice seen = watcher.Result();
+    EXPECT_TRUE(SameBytes(seen.text, kSaveFailedNotice));
+
+    file = CreateFileW((wide + L"\\Nadeo.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                       0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    char bytes[16] = {};
+    ReadFile(file, bytes, sizeof bytes, &written, nullptr);
+    CloseHandle(file);
+    EXPECT_TRUE(SameBytes(std::string(bytes, written), "old"));
+}
