@@ -13,6 +13,7 @@
 
 #include "bench/figure_row.h"
 #include "bench/median.h"
+#include "tools/win32/process_window.h"
 
 namespace {
 
@@ -24,20 +25,6 @@ struct Program {
     std::vector<double> startMs;
     std::vector<double> peakKiB;
 };
-
-struct Search {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId != search->processId || !IsWindowVisible(window)) return TRUE;
-    search->window = window;
-    return FALSE;
-}
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
@@ -63,20 +50,20 @@ bool StartOnce(Program& program, bool keep) {
         std::printf("could not start %s\n", program.path);
         return false;
     }
-    Search search{process.dwProcessId, nullptr};
+    HWND window = nullptr;
     for (;;) {
-        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        window = FindProcessWindow(process.dwProcessId, nullptr, true);
         QueryPerformanceCounter(&now);
-        if (search.window || Milliseconds(started, now) > kPatienceMs ||
+        if (window || Milliseconds(started, now) > kPatienceMs ||
             WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
             break;
         Sleep(1);
     }
     const double startMs = Milliseconds(started, now);
 
-    bool ok = search.window != nullptr;
+    bool ok = window != nullptr;
     char className[64] = {};
-    if (ok) GetClassNameA(search.window, className, sizeof className);
+    if (ok) GetClassNameA(window, className, sizeof className);
     if (ok && lstrcmpA(className, program.className) != 0) {
         std::printf("%s showed a %s window instead of its main window\n", program.path, className);
         ok = false;
@@ -86,7 +73,7 @@ bool StartOnce(Program& program, bool keep) {
     if (ok) {
         WaitForInputIdle(process.hProcess, 5000);  // the first paint is done
         ok = GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) != FALSE;
-        PostMessageA(search.window, WM_CLOSE, 0, 0);
+        PostMessageA(window, WM_CLOSE, 0, 0);
     }
     DWORD exitCode = STILL_ACTIVE;
     if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0)

@@ -43,6 +43,7 @@ endif()
 
 # Plays the user in the headless demo of scripts/run.sh.
 add_executable(demo_driver tools/demo/demo_driver.cpp)
+target_include_directories(demo_driver PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(demo_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(demo_driver PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(demo_driver PRIVATE gdi32 user32)

@@ -5,24 +5,9 @@
 
 #include "tests/e2e/polling.h"
 #include "tests/e2e/real_input.h"
+#include "tools/win32/process_window.h"
 
 namespace {
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (processId != search->processId || std::strcmp(className, "WTWindow") != 0) return TRUE;
-    search->found = window;
-    return FALSE;
-}
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 
@@ -35,11 +20,7 @@ GUITHREADINFO ThreadInfoOf(HWND window) {
 
 }  // namespace
 
-HWND FindMainWindow(DWORD processId) {
-    Search search{processId, nullptr};
-    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND FindMainWindow(DWORD processId) { return FindProcessWindow(processId, "WTWindow", false); }
 
 // The mouse is parked first, so that the window does not come up under it: see ClickAt.
 RunningProgram::RunningProgram(const std::string& exe, const std::string& workingDirectory) {

@@ -1,30 +1,13 @@
 // The notice watcher: polls for the box, reads it, then presses a button, a key or the close box.
 #include "tests/support/notice_watcher.h"
 
+#include "tools/win32/process_window.h"
+
 #include <cstring>
 
 namespace {
 
 constexpr int kTimeoutMs = 20000;
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindBoxWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (pid == search->processId && std::strcmp(className, "#32770") == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
@@ -74,9 +57,7 @@ SeenNotice ReadNotice(HWND box) {
 }
 
 HWND NoticeWatcher::FindBox(DWORD processId) {
-    Search search{processId ? processId : GetCurrentProcessId(), nullptr};
-    EnumWindows(FindBoxWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(processId ? processId : GetCurrentProcessId(), "#32770", true);
 }
 
 NoticeWatcher::NoticeWatcher(Dismissal dismissal, DWORD processId,

@@ -6,39 +6,19 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/win32/process_window.h"
+
 namespace {
 
 constexpr DWORD kPatienceMs = 30000;
 constexpr char kNoticeClass[] = "#32770";
 
-struct Found {
-    DWORD processId;
-    const char* className;
-    const char* otherClassName;
-    HWND window;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* found = reinterpret_cast<Found*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (pid == found->processId && IsWindowVisible(window) &&
-        (lstrcmpA(name, found->className) == 0 ||
-         (found->otherClassName && lstrcmpA(name, found->otherClassName) == 0))) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Waits for a visible top-level window of the process with the given class, or the other one.
 HWND WaitForWindow(DWORD processId, const char* className, const char* otherClassName = nullptr) {
     for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-        Found found{processId, className, otherClassName, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
-        if (found.window) return found.window;
+        if (HWND window = FindProcessWindow(processId, className, true)) return window;
+        if (otherClassName)
+            if (HWND window = FindProcessWindow(processId, otherClassName, true)) return window;
         Sleep(50);
     }
     return nullptr;
