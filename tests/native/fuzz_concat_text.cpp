@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "runtime/text/concat_text.h"
-#include "tests/native/hex.h"
+#include "tests/hex.h"
 
 namespace {
 

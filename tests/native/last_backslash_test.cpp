@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/hex.h"
+#include "tests/hex.h"
 
 namespace {
 

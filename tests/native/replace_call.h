@@ -7,7 +7,7 @@
 #include <string>
 
 #include "runtime/text/replace_subtext.h"
-#include "tests/native/hex.h"
+#include "tests/hex.h"
 #include "tests/native/reference_replace.h"
 
 // A missing string is handed over as a null pointer, which must read as the empty text.

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "runtime/text/text.h"
-#include "tests/native/hex.h"
+#include "tests/hex.h"
 
 inline std::string_view View(const Text& text) { return {text.c_str(), text.length()}; }
 

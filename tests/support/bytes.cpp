@@ -3,20 +3,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
-
-std::string Hex(std::string_view bytes) {
-    std::string out;
-    char two[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(two, sizeof two, "%02X ", b);
-        out += two;
-    }
-    if (!out.empty()) out.pop_back();
-    return out;
-}
 
 testing::AssertionResult SameBytes(std::string_view actual, std::string_view expected) {
     if (actual == expected) return testing::AssertionSuccess();

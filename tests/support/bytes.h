@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-std::string Hex(std::string_view bytes);
+#include "tests/hex.h"
 
 // Passes when the two byte strings are identical.
 testing::AssertionResult SameBytes(std::string_view actual, std::string_view expected);

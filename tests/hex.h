@@ -1,4 +1,5 @@
-// Hex dumps for the native tests' mismatch reports (no GoogleTest here: the fuzzers use it too).
+// Hex dumps for mismatch reports, shared by every test program. No GoogleTest here: the fuzzers
+// use it too.
 #pragma once
 
 #include <cstdio>
