@@ -46,9 +46,7 @@ void PaintBackground(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     RECT clip;
     GetClipBox(dc, &clip);
-    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    FillRect(dc, &clip, face);
-    DeleteObject(face);
+    FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));  // the system's own brush: not deleted
     EndPaint(window, &paint);
 }
 

@@ -6,27 +6,35 @@
 
 #include <cstring>
 
+namespace process_window {
+
+struct Search {
+    DWORD processId;
+    const char* className;
+    bool visibleOnly;
+    HWND found;
+};
+
+// A named CALLBACK function, not a lambda: a 32-bit EnumWindows wants the stdcall convention.
+inline BOOL CALLBACK Match(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || (search->visibleOnly && !IsWindowVisible(window)))
+        return TRUE;
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (search->className && std::strcmp(name, search->className) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace process_window
+
 // The first top-level window of `processId` whose class is `className` (any class when null),
 // visible ones only when `visibleOnly`; null when there is none.
 inline HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly) {
-    struct Search {
-        DWORD processId;
-        const char* className;
-        bool visibleOnly;
-        HWND found;
-    } search{processId, className, visibleOnly, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s->processId || (s->visibleOnly && !IsWindowVisible(window))) return TRUE;
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (s->className && std::strcmp(name, s->className) != 0) return TRUE;
-            s->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    process_window::Search search{processId, className, visibleOnly, nullptr};
+    EnumWindows(process_window::Match, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
