@@ -41,12 +41,16 @@ if(TALLOWMERE_TESTS)
     add_subdirectory(tests)
 endif()
 
+# Real keys and clicks from outside a program, for the demo driver and the test drivers.
+add_library(win32_driving STATIC tools/win32/real_input.cpp)
+target_include_directories(win32_driving PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(win32_driving PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(win32_driving PUBLIC user32)
+
 # Plays the user in the headless demo of scripts/run.sh.
 add_executable(demo_driver tools/demo/demo_driver.cpp)
-target_include_directories(demo_driver PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_definitions(demo_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_options(demo_driver PRIVATE -static -static-libgcc -static-libstdc++)
-target_link_libraries(demo_driver PRIVATE gdi32 user32)
+target_link_libraries(demo_driver PRIVATE win32_driving gdi32)
 
 # The start-up, size, memory and click benchmarks of scripts/bench.sh, only when it asks for them.
 option(TALLOWMERE_BENCH "Build the benchmarks" OFF)

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/game_folder.h"
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tests/e2e/running_program.h"
 #include "tests/e2e/window_reading.h"
 #include "tests/support/bytes.h"

@@ -1,7 +1,7 @@
 // Where the keyboard focus goes: the button at start, Tab and Shift+Tab between the button and
 // the hidden template holder, and back to where it was when the window is activated again.
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tests/e2e/started_program.h"
 #include "tests/e2e/window_reading.h"
 

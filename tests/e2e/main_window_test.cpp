@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tests/e2e/expected_config.h"
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tests/e2e/started_program.h"
 #include "tests/e2e/window_reading.h"
 #include "tests/support/bytes.h"

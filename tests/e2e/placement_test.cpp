@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/game_folder.h"
-#include "tests/e2e/polling.h"
+#include "tools/win32/polling.h"
 #include "tests/e2e/running_program.h"
 #include "tests/support/bytes.h"
 #include "tests/support/notice_watcher.h"

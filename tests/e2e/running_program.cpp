@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tools/win32/process_window.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Tallowmere does not keep a second copy from running: started twice from the same folder, each
 // copy has its own window, its own notices and its own end.
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tests/e2e/game_folder.h"
 #include "tests/e2e/running_program.h"
 #include "tests/support/bytes.h"

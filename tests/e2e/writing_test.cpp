@@ -3,8 +3,8 @@
 #include <string>
 
 #include "tests/e2e/expected_config.h"
-#include "tests/e2e/polling.h"
-#include "tests/e2e/real_input.h"
+#include "tools/win32/polling.h"
+#include "tools/win32/real_input.h"
 #include "tests/e2e/started_program.h"
 #include "tests/support/bytes.h"
 #include "tests/support/notice_watcher.h"

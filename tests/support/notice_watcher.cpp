@@ -2,6 +2,7 @@
 #include "tests/support/notice_watcher.h"
 
 #include "tools/win32/process_window.h"
+#include "tools/win32/real_input.h"
 
 #include <cstring>
 
@@ -14,21 +15,6 @@ std::string WindowText(HWND window) {
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     text.resize(GetWindowTextA(window, text.data(), length + 1));
     return text;
-}
-
-// Typed input reaches the foreground window only, so the box is brought there first.
-void TypeKeyInto(HWND box, WORD key) {
-    SetForegroundWindow(box);
-    for (int waited = 0; GetForegroundWindow() != box && waited < kTimeoutMs; waited += 20)
-        Sleep(20);
-    INPUT keys[2] = {};
-    for (INPUT& input : keys) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
 }
 
 }  // namespace
@@ -103,7 +89,9 @@ void NoticeWatcher::Run() {
         PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     case Dismissal::kTypedKey:
-        TypeKeyInto(box, static_cast<WORD>(dismissal_.value));
+        // Typed keys reach the foreground window only, so the box is brought there first.
+        BringToFront(box);
+        PressKey(static_cast<WORD>(dismissal_.value));
         break;
     }
     // Wait until the box is gone, so a following watcher cannot see it again.

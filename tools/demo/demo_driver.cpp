@@ -6,46 +6,23 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/win32/polling.h"
 #include "tools/win32/process_window.h"
+#include "tools/win32/real_input.h"
 
 namespace {
 
-constexpr DWORD kPatienceMs = 30000;
 constexpr char kNoticeClass[] = "#32770";
 
 // Waits for a visible top-level window of the process with the given class, or the other one.
 HWND WaitForWindow(DWORD processId, const char* className, const char* otherClassName = nullptr) {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-        if (HWND window = FindProcessWindow(processId, className, true)) return window;
-        if (otherClassName)
-            if (HWND window = FindProcessWindow(processId, otherClassName, true)) return window;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-void ClickAt(POINT screen) {
-    const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = screen.x * 65535 / width;
-        input.mi.dy = screen.y * 65535 / height;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
-    }
-    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD key) {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    HWND window = nullptr;
+    WaitUntil([&] {
+        window = FindProcessWindow(processId, className, true);
+        if (!window && otherClassName) window = FindProcessWindow(processId, otherClassName, true);
+        return window != nullptr;
+    });
+    return window;
 }
 
 // Saves the screen area of `rect` as a 24-bit BMP file.
@@ -87,15 +64,13 @@ bool SaveScreenArea(const RECT& rect, const char* path) {
 
 // Waits until the window takes keys again: enabled, and the keyboard focus inside it.
 void WaitUntilFocusedWithin(HWND window) {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
+    WaitUntil([&] {
         GUITHREADINFO gui{};
         gui.cbSize = sizeof gui;
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
-        if (IsWindowEnabled(window) && gui.hwndFocus &&
-            (gui.hwndFocus == window || IsChild(window, gui.hwndFocus)))
-            return;
-        Sleep(50);
-    }
+        return IsWindowEnabled(window) && gui.hwndFocus &&
+               (gui.hwndFocus == window || IsChild(window, gui.hwndFocus));
+    });
 }
 
 RECT Union(const RECT& a, const RECT& b) {
@@ -109,21 +84,18 @@ void DismissNotice(HWND notice) {
     char text[512] = {};
     GetDlgItemTextA(notice, 0xFFFF, text, sizeof text);
     std::printf("notice: %s\n", text);
-    SetForegroundWindow(notice);
+    BringToFront(notice);
     PressKey(VK_RETURN);
-    for (DWORD waited = 0; IsWindow(notice) && waited < kPatienceMs; waited += 50) Sleep(50);
+    WaitUntil([&] { return !IsWindow(notice); });
 }
 
 // Presses the button, pictures the window with its notice, dismisses it and closes the window.
 void Demonstrate(HWND window, DWORD processId, const char* screenshot) {
-    SetForegroundWindow(window);
+    BringToFront(window);
     WaitUntilFocusedWithin(window);
     Sleep(300);  // let the window finish painting before it is pictured
 
-    HWND button = GetDlgItem(window, 100);
-    RECT buttonRect;
-    GetWindowRect(button, &buttonRect);
-    ClickAt({(buttonRect.left + buttonRect.right) / 2, (buttonRect.top + buttonRect.bottom) / 2});
+    ClickAt(CentreOf(GetDlgItem(window, 100)));
     std::printf("pressed the button\n");
 
     HWND notice = WaitForWindow(processId, kNoticeClass);
@@ -141,7 +113,7 @@ void Demonstrate(HWND window, DWORD processId, const char* screenshot) {
         std::printf("no notice appeared\n");
     }
 
-    SetForegroundWindow(window);
+    BringToFront(window);
     WaitUntilFocusedWithin(window);
     PressKey(VK_ESCAPE);
     std::printf("pressed Esc\n");

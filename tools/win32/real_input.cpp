@@ -1,9 +1,9 @@
 // Real input through SendInput.
-#include "tests/e2e/real_input.h"
+#include "tools/win32/real_input.h"
 
 #include <vector>
 
-#include "tests/e2e/polling.h"
+#include "tools/win32/polling.h"
 
 namespace {
 
